@@ -70,6 +70,14 @@ struct Zustand {
     double Lautstaerke3 = 1.0;
     double Lautstaerke4 = 1.0;
     int Blatt_Abstand = 15;
+    int Einstellung_Reserve = 50;     // reserved field of the settings file, written back as read
+    std::uint8_t Register_Index = 0;  // the assistant's page that was open last
+    QString Treeposition;             // display text of the document tree's selected entry
+
+    // --- the program's folders; empty until the documents folder has been found
+    QString Basispfad;  // the user's documents folder, ending in "/"
+    QString Dokumentenpfad;
+    QString Temppfad;
 
     // --- hand-over between the assistant, the typewriter window and the save dialogs
     TAuftrag Auftrag;
