@@ -5,7 +5,7 @@
 #include <QString>
 
 class Rueckmeldung {
-public:
+  public:
     virtual ~Rueckmeldung() = default;
 
     // Play sound 1 to 14 (the sound rules decide whether anything is heard).
@@ -30,6 +30,7 @@ public:
     virtual void bewegeschlitten() = 0;
     // Rewrite the status fields whose refresh flags are set.
     virtual void UpdateStatusPanel() = 0;
-    // Take an interim save of the document (only asked for when it has a file name).
-    virtual void Zwischenspeichern() = 0;
+    // Take an interim save of the document under the command's label ("Zeile loeschen", ...);
+    // only asked for when the document has a file name.
+    virtual void Zwischenspeichern(const QString& grund) = 0;
 };
