@@ -1,7 +1,278 @@
 #include "TTastrolix.h"
 
-#include "model/Zustand.h"
+#include <QCloseEvent>
+#include <QMessageBox>
+#include <QResizeEvent>
+#include <QShowEvent>
+#include <QVBoxLayout>
 
-TTastrolix::TTastrolix(Zustand& z, QWidget* parent) : QMainWindow(parent), z_(z) {
+#include "Bedienbereich.h"
+#include "Schlitten.h"
+#include "Schreibflaeche.h"
+#include "Statuspanel.h"
+#include "model/Dokument.h"
+#include "model/Statuszeile.h"
+#include "model/Zustand.h"
+#include "sound/logik/Soundregeln.h"
+
+namespace {
+constexpr int Zeichenverzoegerung = 1;
+// Quiet time after the last size change before the sheet is laid out again.
+constexpr int Groessenruhe_ms = 200;
+}  // namespace
+
+TTastrolix::TTastrolix(Zustand& z, Soundausgabe& ton, QWidget* parent)
+    : QMainWindow(parent), z_(z), ton_(ton), a_(Aktionen_anlegen(this)) {
+    setObjectName(QStringLiteral("Tastrolix"));
     setWindowTitle(QStringLiteral("PC-Tastrolix"));
+    setMinimumSize(900, 560);
+    QPalette silber = palette();
+    silber.setColor(QPalette::Window, QColor(192, 192, 192));
+    setPalette(silber);
+
+    Menues_anlegen(menuBar(), a_);
+
+    auto* mitte = new QWidget(this);
+    auto* spalte = new QVBoxLayout(mitte);
+    spalte->setContentsMargins(0, 0, 0, 0);
+    spalte->setSpacing(0);
+    Bedienbereich_ = new Bedienbereich(mitte);
+    spalte->addWidget(Bedienbereich_);
+    Hintergrund = new QWidget(mitte);
+    Hintergrund->setObjectName(QStringLiteral("Hintergrund"));
+    Hintergrund->setAutoFillBackground(true);
+    QPalette dunkel = Hintergrund->palette();
+    dunkel.setColor(QPalette::Window, QColor(48, 54, 62));
+    Hintergrund->setPalette(dunkel);
+    Hintergrund->installEventFilter(this);
+    spalte->addWidget(Hintergrund, 1);
+    setCentralWidget(mitte);
+
+    Schreibflaeche_ = new Schreibflaeche(z_, Hintergrund);
+    waagen = new Waage(Hintergrund);
+    schlitten = new Schlitten(waagen->parentWidget());
+    schlitten->raise();
+    Sheet_verbergen();
+
+    Starttimer.setObjectName(QStringLiteral("Starttimer"));
+    Starttimer.setSingleShot(true);
+    Starttimer.setInterval(Zeichenverzoegerung);
+    connect(&Starttimer, &QTimer::timeout, this, &TTastrolix::StarttimerTimer);
+    Anzeigetimer.setObjectName(QStringLiteral("Anzeigetimer"));
+    Anzeigetimer.setSingleShot(true);
+    Anzeigetimer.setInterval(333);
+    connect(&Anzeigetimer, &QTimer::timeout, this, &TTastrolix::AnzeigetimerTimer);
+    Minutentimer.setObjectName(QStringLiteral("Minutentimer"));
+    Minutentimer.setInterval(60000);
+    connect(&Minutentimer, &QTimer::timeout, this, &TTastrolix::MinutentimerTimer);
+    Minutentimer.start();
+    Speichertimer.setObjectName(QStringLiteral("Speichertimer"));
+    Speichertimer.setInterval(300000);
+    Groessentimer.setSingleShot(true);
+    Groessentimer.setInterval(Groessenruhe_ms);
+    connect(&Groessentimer, &QTimer::timeout, this, [this] {
+        if (!Anzeigetimer.isActive()) Sheet_zeigen();
+        zeichne_mit_timer();
+    });
+
+    connect(Bedienbereich_->Status(), &Statuspanel::Zeichenpanel_geklickt, this,
+            &TTastrolix::ZeichenpanelClick);
+    connect(Bedienbereich_, &Bedienbereich::Auswahl_geaendert, this, &TTastrolix::bildzeichnen);
+    connect(a_.Status, &QAction::triggered, this, &TTastrolix::StatusClick);
+    connect(a_.Buttons, &QAction::triggered, this, &TTastrolix::ButtonsClick);
+    connect(a_.Schliessen1, &QAction::triggered, this, &QWidget::close);
+    Sound_knoepfe_verbinden();
+}
+
+void TTastrolix::Sound_knoepfe_verbinden() {
+    connect(Bedienbereich_->Knopf("soundan"), &QToolButton::clicked, this, [this] {
+        z_.Sound_an = true;
+        a_.Soundanaus1->setChecked(false);
+    });
+    connect(Bedienbereich_->Knopf("Soundaus"), &QToolButton::clicked, this, [this] {
+        z_.Sound_an = false;
+        a_.Soundanaus1->setChecked(true);
+    });
+    connect(a_.SoundOn, &QAction::triggered, this, [this](bool stumm) {
+        z_.Sound_an = !stumm;
+        Bedienbereich_->Knopf(stumm ? "Soundaus" : "soundan")->setChecked(true);
+    });
+    connect(a_.aTastenwiederholungstonOn, &QAction::triggered, this,
+            [this](bool an) { z_.Tastenwiederholungston = an; });
+}
+
+// --- Rueckmeldung
+
+void TTastrolix::SoundAbspielen(int n) { ::SoundAbspielen(z_, ton_, n); }
+
+void TTastrolix::Nachricht(const QString& text) {
+    QMessageBox::information(this, windowTitle(), text);
+}
+
+bool TTastrolix::Frage(const QString& text) {
+    return QMessageBox::question(this, windowTitle(), text, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+void TTastrolix::zeichne_mit_timer() {
+    Starttimer.setInterval(Zeichenverzoegerung);
+    Starttimer.start();
+}
+
+void TTastrolix::zeichnen() { Schreibflaeche_->zeichnen(); }
+
+void TTastrolix::buchstaben_zeichnen() {
+    Schreibflaeche_->buchstaben_zeichnen();
+    const bool markiert = z_.Markierung_vorhanden;
+    for (const char* name : {"Markierung_ausschalten", "Markierung_loeschen",
+                             "Markierung_formatieren", "Kopieren_Button", "Ausschneiden_Button"}) {
+        Bedienbereich_->Knopf(name)->setEnabled(markiert);
+    }
+}
+
+void TTastrolix::zelle_zeichnen(int zeile, int spalte) {
+    Schreibflaeche_->zelle_zeichnen(zeile, spalte);
+}
+
+void TTastrolix::bildzeichnen() {
+    schlitten->Bild_zeigen(Bedienbereich_->Farbband(), Bedienbereich_->Fett_gewaehlt());
+}
+
+void TTastrolix::bewegeschlitten() {
+    ::bewegeschlitten(z_);
+    schlitten->move(z_.Geometrie.schlitten.topLeft());
+}
+
+void TTastrolix::UpdateStatusPanel() { Bedienbereich_->Status()->anzeigen(::UpdateStatusPanel(z_)); }
+
+void TTastrolix::Zwischenspeichern(const QString& /*grund*/) {
+    // Interim saves come with the interim-save folder handling.
+}
+
+// --- drawing
+
+void TTastrolix::StarttimerTimer() {
+    ++neuzeichnungen_;
+    blatt_berechnen(z_, Hintergrund->width(), Hintergrund->height());
+    const Blattgeometrie& g = z_.Geometrie;
+    Schreibflaeche_->setGeometry(g.Blatt);
+    waagen->setGeometry(0, g.waagen.top(), Hintergrund->width(), g.waagen.height());
+    schlitten->setGeometry(g.schlitten);
+    zeichnen();
+    buchstaben_zeichnen();
+    bildzeichnen();
+    Starttimer.stop();
+}
+
+void TTastrolix::Seitenwechsel() {
+    Sheet_verbergen();
+    Anzeigetimer.start();
+    z_.Anzeige_Seite = z_.Anzeige_Zeile = z_.Anzeige_Spalte = z_.Anzeige_Zeichen = true;
+    Zeichen_zaehlen(z_);
+    UpdateStatusPanel();
+}
+
+void TTastrolix::AnzeigetimerTimer() {
+    Sheet_zeigen();
+    Anzeigetimer.stop();
+}
+
+void TTastrolix::Sheet_verbergen() {
+    Schreibflaeche_->hide();
+    waagen->hide();
+    schlitten->hide();
+}
+
+void TTastrolix::Sheet_zeigen() {
+    Schreibflaeche_->show();
+    waagen->show();
+    schlitten->show();
+    schlitten->raise();
+}
+
+// --- status line and clock
+
+void TTastrolix::MinutentimerTimer() {
+    Minute_zaehlen(z_);
+    UpdateStatusPanel();
+}
+
+void TTastrolix::ZeichenpanelClick() {
+    Zeichen_zaehlen(z_);
+    z_.Anzeige_Zeichen = true;
+    UpdateStatusPanel();
+}
+
+void TTastrolix::StatusClick() {
+    // The item only carries its check mark; the status line stays with the tool area.
+}
+
+void TTastrolix::ButtonsClick() { Bedienbereich_->setVisible(a_.Buttons->isChecked()); }
+
+// --- document and showing
+
+void TTastrolix::Dokument_neu() {
+    Bedienbereich_->Knopf(z_.Sound_an ? "soundan" : "Soundaus")->setChecked(true);
+    a_.TastenwiederholungstonEin->setChecked(z_.Tastenwiederholungston);
+    Dokument_neu_Werte(z_);
+    UpdateStatusPanel();
+    Bedienbereich_->Knopf("Seitenwechsel_minus")->setEnabled(z_.akt_Seite != 1);
+    Bedienbereich_->Knopf("Seitenwechsel_plus")->setEnabled(z_.akt_Seite != z_.Seitenanzahl);
+}
+
+void TTastrolix::showEvent(QShowEvent* ereignis) {
+    QMainWindow::showEvent(ereignis);
+    if (!ereignis->spontaneous()) FormShow();
+}
+
+void TTastrolix::FormShow() {
+    TAuftrag& auftrag = z_.Auftrag;
+    if (auftrag.Neu) {
+        BuchstabenFeld_neu(z_);
+        // The new grid has one page; the page count must say so.
+        z_.Seitenanzahl = 1;
+        Dokument_neu();
+        auftrag.Neu = false;
+        setWindowTitle(QStringLiteral("PC-Tastrolix - Neu"));
+    }
+    const bool weiter = z_.akt_Seite < z_.Seitenanzahl;
+    a_.Vorblaettern->setEnabled(weiter);
+    Bedienbereich_->Knopf("Seitenwechsel_plus")->setEnabled(weiter);
+    const bool zurueck = z_.akt_Seite != 1;
+    Bedienbereich_->Knopf("Seitenwechsel_minus")->setEnabled(zurueck);
+    a_.Zurueckblaettern->setEnabled(zurueck);
+    Bedienbereich_->Knopf("Seiten_minus_Button")->setEnabled(z_.Seitenanzahl != 1);
+    a_.Soundanaus1->setChecked(!z_.Sound_an);
+    Bedienbereich_->Knopf("ZS_Laden_Button")->setEnabled(false);
+    z_.Schliessen_nach_Speichern = false;
+    zeichne_mit_timer();
+    z_.Zeichen_max = z_.Zeilen_max * z_.Spalten_max;
+    Zeichen_zaehlen(z_);
+    z_.Anzeige_Zeile = z_.Anzeige_Spalte = z_.Anzeige_Seite = z_.Anzeige_Zeichen =
+        z_.Anzeige_Zeit = true;
+    UpdateStatusPanel();
+    if (z_.Speicherintervall > 0) {
+        Speichertimer.setInterval(z_.Speicherintervall);
+        Speichertimer.start();
+    }
+}
+
+void TTastrolix::closeEvent(QCloseEvent* ereignis) {
+    // Leaving a document through the save dialog comes with the assistant; until then closing
+    // the window ends the program.
+    QMainWindow::closeEvent(ereignis);
+}
+
+void TTastrolix::changeEvent(QEvent* ereignis) {
+    QMainWindow::changeEvent(ereignis);
+    if (ereignis->type() == QEvent::WindowStateChange) zeichne_mit_timer();
+}
+
+bool TTastrolix::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (objekt == Hintergrund && ereignis->type() == QEvent::Resize) {
+        // While the size is changing the sheet is hidden; it is laid out afresh once it settles.
+        Sheet_verbergen();
+        Groessentimer.start();
+    }
+    return QMainWindow::eventFilter(objekt, ereignis);
 }

@@ -1,14 +1,83 @@
 #pragma once
-#include <QMainWindow>
+// The typewriter window: tool area, status line and the sheet on its dark background panel.
+// It carries out the job the assistant hands it each time it is shown, and it is the
+// Rueckmeldung through which the editing commands reach the screen and the loudspeaker.
 
+#include <QMainWindow>
+#include <QTimer>
+
+#include "Aktionen.h"
+#include "window/logik/Rueckmeldung.h"
+
+class Bedienbereich;
+class Schlitten;
+class Schreibflaeche;
+class Soundausgabe;
+class Waage;
 struct Zustand;
 
-// The typewriter window.
-class TTastrolix : public QMainWindow {
+class TTastrolix : public QMainWindow, public Rueckmeldung {
     Q_OBJECT
 public:
-    explicit TTastrolix(Zustand& z, QWidget* parent = nullptr);
+    TTastrolix(Zustand& z, Soundausgabe& ton, QWidget* parent = nullptr);
+
+    // --- Rueckmeldung
+    void SoundAbspielen(int n) override;
+    void Nachricht(const QString& text) override;
+    bool Frage(const QString& text) override;
+    void zeichne_mit_timer() override;
+    void zeichnen() override;
+    void buchstaben_zeichnen() override;
+    void zelle_zeichnen(int zeile, int spalte) override;
+    void bildzeichnen() override;
+    void bewegeschlitten() override;
+    void UpdateStatusPanel() override;
+    void Zwischenspeichern(const QString& grund) override;
+
+    // Brings buttons, menus and status line in line with the document now in memory.
+    void Dokument_neu();
+    // Blanks the sheet for a page change; it comes back after a third of a second.
+    void Seitenwechsel();
+
+    const Aktionen& Befehle() const { return a_; }
+    // How many delayed redraws have run: all requests of one event give one.
+    int Neuzeichnungen() const { return neuzeichnungen_; }
+
+public slots:
+    void StarttimerTimer();
+    void AnzeigetimerTimer();
+    void MinutentimerTimer();
+    void ZeichenpanelClick();
+    void StatusClick();
+    void ButtonsClick();
+
+protected:
+    void showEvent(QShowEvent* ereignis) override;
+    void closeEvent(QCloseEvent* ereignis) override;
+    void changeEvent(QEvent* ereignis) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
+    void FormShow();
+    void Sheet_verbergen();
+    void Sheet_zeigen();
+    void Sound_knoepfe_verbinden();
+
     Zustand& z_;
+    Soundausgabe& ton_;
+    Aktionen a_;
+    Bedienbereich* Bedienbereich_;
+    QWidget* Hintergrund;
+    Schreibflaeche* Schreibflaeche_;
+    Waage* waagen;
+    Schlitten* schlitten;
+
+    QTimer Starttimer;
+    QTimer Anzeigetimer;
+    QTimer Minutentimer;
+    QTimer Speichertimer;
+    // The user is resizing the window: the sheet comes back when the size has settled.
+    QTimer Groessentimer;
+
+    int neuzeichnungen_ = 0;
 };

@@ -1,0 +1,48 @@
+#include "Schreibflaeche.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <cmath>
+
+#include "model/Zustand.h"
+
+Schreibflaeche::Schreibflaeche(Zustand& z, QWidget* parent) : QWidget(parent), z_(z) {
+    setObjectName(QStringLiteral("Schreibflaeche"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleName(QStringLiteral("Blatt"));
+}
+
+void Schreibflaeche::zeichnen() {
+    maler_.zeichnen(bild_, z_, size(), devicePixelRatioF());
+    update();
+}
+
+void Schreibflaeche::buchstaben_zeichnen() {
+    if (bild_.isNull()) zeichnen();
+    z_.Markierung_vorhanden = maler_.buchstaben_zeichnen(bild_, z_, devicePixelRatioF());
+    update();
+}
+
+void Schreibflaeche::zelle_zeichnen(int zeile, int spalte) {
+    if (bild_.isNull()) zeichnen();
+    const QRect geraet = maler_.zelle_zeichnen(bild_, z_, zeile, spalte, devicePixelRatioF());
+    const qreal dpr = devicePixelRatioF();
+    update(QRectF(geraet.x() / dpr, geraet.y() / dpr, geraet.width() / dpr,
+                  geraet.height() / dpr)
+               .toAlignedRect());
+}
+
+void Schreibflaeche::paintEvent(QPaintEvent* ereignis) {
+    QPainter p(this);
+    if (bild_.isNull()) {
+        p.fillRect(ereignis->rect(), Qt::white);
+        return;
+    }
+    const qreal dpr = bild_.devicePixelRatio();
+    const QRect ziel = ereignis->rect();
+    const QRectF quelle(ziel.x() * dpr, ziel.y() * dpr, ziel.width() * dpr, ziel.height() * dpr);
+    p.drawImage(QRectF(ziel), bild_, quelle);
+}
+
+void Schreibflaeche::mousePressEvent(QMouseEvent* ereignis) { emit Maus_gedrueckt(ereignis); }
