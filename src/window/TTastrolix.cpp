@@ -54,6 +54,10 @@ TTastrolix::TTastrolix(Zustand& z, Soundausgabe& ton, QWidget* parent)
     schlitten->raise();
     Sheet_verbergen();
 
+    for (QTimer* zeitgeber : {&Starttimer, &Anzeigetimer, &Minutentimer, &Speichertimer,
+                              &Groessentimer}) {
+        zeitgeber->setParent(this);
+    }
     Starttimer.setObjectName(QStringLiteral("Starttimer"));
     Starttimer.setSingleShot(true);
     Starttimer.setInterval(Zeichenverzoegerung);
