@@ -1,6 +1,7 @@
 #include "Soundspieler.h"
 
 #include <SDL.h>
+#include <dlfcn.h>
 
 #include <QByteArray>
 #include <QFile>
@@ -14,6 +15,25 @@ constexpr Uint16 Puffer_frames = 256;  // about 6 ms: a keystroke is heard at on
 constexpr std::uint64_t Auftrag(int n, std::uint16_t stufe, std::uint32_t zaehler) {
     return (static_cast<std::uint64_t>(n) << 48) | (static_cast<std::uint64_t>(stufe) << 32) |
            zaehler;
+}
+
+void Nichts_melden(const char*, int, const char*, int, const char*, ...) {}
+
+// ALSA reports a missing sound card or configuration on stderr, line after line. Without an
+// audio device the player is meant to stay silent, so its reports are dropped. The library is
+// kept loaded, so the handler stays in place when SDL loads and unloads it.
+void Alsa_Meldungen_abschalten() {
+    static const bool erledigt = [] {
+        using Setzen = int (*)(decltype(&Nichts_melden));
+        void* alsa = dlopen("libasound.so.2", RTLD_NOW | RTLD_LOCAL);
+        if (alsa == nullptr) return false;
+        auto setzen = reinterpret_cast<Setzen>(dlsym(alsa, "snd_lib_error_set_handler"));
+        if (setzen != nullptr) {
+            setzen(&Nichts_melden);
+        }
+        return true;
+    }();
+    (void)erledigt;
 }
 
 // Decodes one embedded wave file into interleaved 16-bit stereo at 44100 Hz.
@@ -42,6 +62,7 @@ std::vector<std::int16_t> Dekodieren(const QByteArray& datei) {
 }  // namespace
 
 Soundspieler::Soundspieler() {
+    Alsa_Meldungen_abschalten();
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "PC-Tastrolix");
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Schreibmaschine");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;  // no driver: stay silent
