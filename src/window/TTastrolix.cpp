@@ -1,5 +1,6 @@
 #include "TTastrolix.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMessageBox>
 #include <QResizeEvent>
@@ -45,6 +46,10 @@ TTastrolix::TTastrolix(Zustand& z, Soundausgabe& ton, QWidget* parent)
     dunkel.setColor(QPalette::Window, QColor(48, 54, 62));
     Hintergrund->setPalette(dunkel);
     Hintergrund->installEventFilter(this);
+    // The background panel has the keyboard; the tool buttons never take it.
+    Hintergrund->setFocusPolicy(Qt::StrongFocus);
+    Hintergrund->setAttribute(Qt::WA_InputMethodEnabled);
+    setFocusProxy(Hintergrund);
     spalte->addWidget(Hintergrund, 1);
     setCentralWidget(mitte);
 
@@ -86,6 +91,8 @@ TTastrolix::TTastrolix(Zustand& z, Soundausgabe& ton, QWidget* parent)
     connect(a_.Buttons, &QAction::triggered, this, &TTastrolix::ButtonsClick);
     connect(a_.Schliessen1, &QAction::triggered, this, &QWidget::close);
     Sound_knoepfe_verbinden();
+    Befehle_verbinden();
+    qApp->installEventFilter(this);
 }
 
 void TTastrolix::Sound_knoepfe_verbinden() {
@@ -110,11 +117,12 @@ void TTastrolix::Sound_knoepfe_verbinden() {
 void TTastrolix::SoundAbspielen(int n) { ::SoundAbspielen(z_, ton_, n); }
 
 void TTastrolix::Nachricht(const QString& text) {
-    QMessageBox::information(this, windowTitle(), text);
+    QMessageBox::information(this, QStringLiteral("PC-Tastrolix"), text);
 }
 
 bool TTastrolix::Frage(const QString& text) {
-    return QMessageBox::question(this, windowTitle(), text, QMessageBox::Yes | QMessageBox::No) ==
+    return QMessageBox::question(this, QStringLiteral("PC-Tastrolix"), text,
+                                 QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
 }
 
@@ -226,7 +234,9 @@ void TTastrolix::Dokument_neu() {
 
 void TTastrolix::showEvent(QShowEvent* ereignis) {
     QMainWindow::showEvent(ereignis);
-    if (!ereignis->spontaneous()) FormShow();
+    if (ereignis->spontaneous()) return;
+    FormShow();
+    Hintergrund->setFocus();
 }
 
 void TTastrolix::FormShow() {
@@ -270,13 +280,4 @@ void TTastrolix::closeEvent(QCloseEvent* ereignis) {
 void TTastrolix::changeEvent(QEvent* ereignis) {
     QMainWindow::changeEvent(ereignis);
     if (ereignis->type() == QEvent::WindowStateChange) zeichne_mit_timer();
-}
-
-bool TTastrolix::eventFilter(QObject* objekt, QEvent* ereignis) {
-    if (objekt == Hintergrund && ereignis->type() == QEvent::Resize) {
-        // While the size is changing the sheet is hidden; it is laid out afresh once it settles.
-        Sheet_verbergen();
-        Groessentimer.start();
-    }
-    return QMainWindow::eventFilter(objekt, ereignis);
 }

@@ -5,11 +5,13 @@
 
 #include <QMainWindow>
 #include <QTimer>
+#include <cstdint>
 
 #include "Aktionen.h"
 #include "window/logik/Rueckmeldung.h"
 
 class Bedienbereich;
+class QKeyEvent;
 class Schlitten;
 class Schreibflaeche;
 class Soundausgabe;
@@ -59,6 +61,12 @@ protected:
 
 private:
     void FormShow();
+    // The keyboard: the window sees every key before its controls do.
+    bool Taste_gedrueckt(QKeyEvent* ereignis);
+    void Taste_losgelassen(QKeyEvent* ereignis);
+    void Zeichen_eingegeben(const QString& text);
+    std::uint8_t Attribut_der_Knoepfe() const;
+    void Befehle_verbinden();
     void Sheet_verbergen();
     void Sheet_zeigen();
     void Sound_knoepfe_verbinden();
