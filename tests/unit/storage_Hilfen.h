@@ -13,8 +13,8 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
-#include <initializer_list>
 #include <ostream>
+#include <vector>
 
 // One row of a format table: a field of `groesse` bytes at `offset`, little-endian.
 struct Feld {
@@ -23,9 +23,8 @@ struct Feld {
     std::uint64_t wert;
 };
 
-// Writes the fields into a byte image of the given length (which starts out as zeros).
-inline void Felder_setzen(QByteArray& bild, std::int64_t basis,
-                          std::initializer_list<Feld> felder) {
+// Writes the fields into a byte image, each at `basis` + its offset.
+inline void Felder_setzen(QByteArray& bild, std::int64_t basis, const std::vector<Feld>& felder) {
     for (const Feld& f : felder) {
         for (int i = 0; i < f.groesse; ++i) {
             bild[static_cast<qsizetype>(basis + f.offset + i)] =
@@ -34,7 +33,8 @@ inline void Felder_setzen(QByteArray& bild, std::int64_t basis,
     }
 }
 
-inline QByteArray Bild(std::int64_t laenge, std::initializer_list<Feld> felder) {
+// A byte image of the given length: zeros with the fields written into it.
+inline QByteArray Bild(std::int64_t laenge, const std::vector<Feld>& felder) {
     QByteArray bild(static_cast<qsizetype>(laenge), '\0');
     Felder_setzen(bild, 0, felder);
     return bild;

@@ -191,7 +191,7 @@ TEST_F(Dokumentordner, EinSchriftindexAusserhalbDerTabelleLaesstDieSchriftartLee
 // document stays exactly as it was.
 TEST_F(Dokumentordner, FeindlicheDateienWerdenAbgelehntUndDasDokumentBleibt) {
     const std::int64_t T = 23958 - 86;
-    const auto gepatcht = [](std::initializer_list<Feld> felder) {
+    const auto gepatcht = [](std::vector<Feld> felder) {
         return [felder] {
             QByteArray b = Briefbild();
             Felder_setzen(b, 0, felder);

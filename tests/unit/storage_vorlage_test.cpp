@@ -180,7 +180,7 @@ TEST_F(Vorlagenordner, EineKurzeVorlageSetztNurIhreGanzenFelder) {
 TEST_F(Vorlagenordner, EineUnbrauchbareVorlageWirdAbgelehntUndDerZustandBleibt) {
     struct Fall {
         const char* was;
-        std::initializer_list<Feld> felder;
+        std::vector<Feld> felder;
         const char* grund;
     };
     const char* raster = "Die Zeilen- oder Spaltenzahl liegt außerhalb von 1 bis 300.";
