@@ -107,9 +107,9 @@ bool TTastrolix::eventFilter(QObject* objekt, QEvent* ereignis) {
         art != QEvent::InputMethod) {
         return false;
     }
-    // Only the keys meant for this window, once: at the widget that has the keyboard.
-    QWidget* fokus = QApplication::focusWidget();
-    if (objekt != (fokus ? static_cast<QObject*>(fokus) : this)) return false;
+    // Only the keys meant for this window, once: at the widget that has the keyboard, or at the
+    // window itself when a key is sent to it directly. A key taken here goes no further.
+    if (objekt != this && objekt != QApplication::focusWidget()) return false;
     if (static_cast<QWidget*>(objekt)->window() != this) return false;
 
     switch (art) {
