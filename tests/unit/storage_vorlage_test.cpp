@@ -141,13 +141,17 @@ TEST_F(Vorlagenordner, EinSchriftindexAusserhalbDerTabelleLaesstDieSchriftartLee
 TEST_F(Vorlagenordner, EineKurzeVorlageSetztNurIhreGanzenFelder) {
     struct Fall {
         int laenge;
-        int blattbreite, schriftindex, zeichendichte, zeilenabstand, spalten_max;
+        int blattbreite, schriftindex, zeichendichte, zeilenabstand;
+        bool rand_fuellen;
+        int spalten_max;
     };
-    // Before loading: width 210, index 0, density 10, spacing 100, columns 60.
+    // Before loading: width 210, index 0, density 10, spacing 100, margins not filled, 60 columns.
     const Fall faelle[] = {
-        {0, 210, 0, 10, 100, 60},  {3, 210, 0, 10, 100, 60},  {4, 297, 0, 10, 100, 60},
-        {25, 297, 5, 10, 100, 60}, {27, 297, 5, 10, 100, 60}, {29, 297, 5, 12, 100, 60},
-        {33, 297, 5, 12, 125, 60}, {81, 297, 5, 12, 125, 60}, {82, 297, 5, 12, 125, 99},
+        {0, 210, 0, 10, 100, false, 60},  {3, 210, 0, 10, 100, false, 60},
+        {4, 297, 0, 10, 100, false, 60},  {25, 297, 5, 10, 100, false, 60},
+        {27, 297, 5, 10, 100, false, 60}, {29, 297, 5, 12, 100, false, 60},
+        {33, 297, 5, 12, 125, false, 60}, {42, 297, 5, 12, 125, true, 60},
+        {81, 297, 5, 12, 125, true, 60},  {82, 297, 5, 12, 125, true, 99},
     };
     const QByteArray voll = Bild(82, {{0, 4, 297},
                                       {4, 4, 420},
@@ -159,6 +163,7 @@ TEST_F(Vorlagenordner, EineKurzeVorlageSetztNurIhreGanzenFelder) {
                                       {25, 4, 12},
                                       {29, 4, 125},
                                       {33, 4, 10},
+                                      {41, 1, 1},
                                       {50, 4, 10},
                                       {70, 4, 1},
                                       {74, 4, 64},
@@ -166,11 +171,13 @@ TEST_F(Vorlagenordner, EineKurzeVorlageSetztNurIhreGanzenFelder) {
     for (const Fall& f : faelle) {
         Schreiben(Datei("kurz.qxv"), voll.first(f.laenge));
         Zustand z = Standardzustand();
+        z.Rand_fuellen = false;
         ASSERT_EQ(Vorlage_Laden(z, Datei("kurz.qxv")), std::nullopt) << f.laenge;
         EXPECT_EQ(z.Blattbreite_mm, f.blattbreite) << f.laenge;
         EXPECT_EQ(z.Schriftindex, f.schriftindex) << f.laenge;
         EXPECT_EQ(z.Zeichendichte, f.zeichendichte) << f.laenge;
         EXPECT_EQ(z.Zeilenabstand, f.zeilenabstand) << f.laenge;
+        EXPECT_EQ(z.Rand_fuellen, f.rand_fuellen) << f.laenge;
         EXPECT_EQ(z.Spalten_max, f.spalten_max) << f.laenge;
     }
 }
