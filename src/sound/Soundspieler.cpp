@@ -7,6 +7,7 @@
 #include <QFile>
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace {
 constexpr int Rate = 44100;
