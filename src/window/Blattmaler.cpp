@@ -174,23 +174,20 @@ void Blattmaler::Papier_malen(QImage& bild, const Zustand& z, const QRect& aussc
     }
 }
 
-bool Blattmaler::Zellen_malen(QImage& bild, const Zustand& z, int zeile_von, int zeile_bis,
+void Blattmaler::Zellen_malen(QImage& bild, const Zustand& z, int zeile_von, int zeile_bis,
                               int spalte_von, int spalte_bis, const QRect& ausschnitt) {
     const Blattgeometrie& g = z.Geometrie;
     const int erste_feldzeile = z.Zeile_im_Feld(z.akt_Seite, 0);
-    bool markiert = false;
     for (int zeile = zeile_von; zeile <= zeile_bis; ++zeile) {
         const TBuchstabe* zellen = z.BuchstabenFeld.Zeile(erste_feldzeile + zeile);
         const int y = Geraet(g.Zeilen_Y[zeile]);
         for (int spalte = spalte_von; spalte <= spalte_bis; ++spalte) {
             const TBuchstabe& b = zellen[spalte];
             if (b.frei()) continue;
-            markiert |= (b.attribut & Attribut::Markiert) != 0;
             Kachel_setzen(bild, kachel(b.Zeichen, b.attribut, false), Geraet(g.Spalten_X[spalte]),
                           y, ausschnitt);
         }
     }
-    return markiert;
 }
 
 void Blattmaler::Ueberschlaege_malen(QImage& bild, const Zustand& z, const QRect& ausschnitt) {
@@ -198,15 +195,40 @@ void Blattmaler::Ueberschlaege_malen(QImage& bild, const Zustand& z, const QRect
     // Entry 0 is never filled by typing; the drawing starts at 1 as the typing does.
     for (std::size_t i = 1; i < z.XFeld.size(); ++i) {
         const XBuchstabe& x = z.XFeld[i];
-        if (x.frei() || x.seite != z.akt_Seite) continue;
-        if (x.spalte < 0 || x.spalte > z.Spalten_max || x.Zeile < 0 || x.Zeile > z.Zeilen_max) {
-            continue;
-        }
+        if (!Zeichenbar(z, x)) continue;
         const int px = Geraet(g.Spalten_X[static_cast<std::size_t>(x.spalte)]);
         const int py = Geraet(g.Zeilen_Y[static_cast<std::size_t>(x.Zeile)]);
         if (!Wirkbereich(px, py).intersects(ausschnitt)) continue;
         Kachel_setzen(bild, kachel(x.Zeichen, x.attribut, true), px, py, ausschnitt);
     }
+}
+
+bool Blattmaler::Zeichenbar(const Zustand& z, const XBuchstabe& x) const {
+    return !x.frei() && x.seite == z.akt_Seite && x.spalte >= 0 && x.spalte <= z.Spalten_max &&
+           x.Zeile >= 0 && x.Zeile <= z.Zeilen_max;
+}
+
+Blattmaler::Anlage Blattmaler::Anlage_von(const QImage& bild, const Zustand& z, qreal dpr) const {
+    Anlage a;
+    a.groesse = bild.size();
+    a.dpr = dpr;
+    a.schrift = z.Schriftart;
+    a.schriftgroesse = z.Geometrie.Schriftgroesse;
+    a.papier = z.Papierfarbe;
+    a.rand = z.Randfarbe;
+    a.rahmen = z.Blattrahmenfarbe;
+    a.markierung = z.Markierungsfarbe;
+    a.fuellen = z.Rand_fuellen;
+    a.spalten_max = z.Spalten_max;
+    a.zeilen_max = z.Zeilen_max;
+    a.seite = z.akt_Seite;
+    a.spalten_x = z.Geometrie.Spalten_X;
+    a.zeilen_y = z.Geometrie.Zeilen_Y;
+    return a;
+}
+
+bool Blattmaler::passt(const QImage& bild, const Zustand& z, qreal dpr) const {
+    return stand_gueltig_ && !bild.isNull() && anlage_ == Anlage_von(bild, z, dpr);
 }
 
 void Blattmaler::zeichnen(QImage& bild, const Zustand& z, QSize blattgroesse, qreal dpr) {
@@ -218,19 +240,62 @@ void Blattmaler::zeichnen(QImage& bild, const Zustand& z, QSize blattgroesse, qr
     }
     bild.setDevicePixelRatio(dpr);
     Papier_malen(bild, z, bild.rect());
+    stand_gueltig_ = true;
+    anlage_ = Anlage_von(bild, z, dpr);
+    zellen_.assign(static_cast<std::size_t>((z.Zeilen_max + 1) * (z.Spalten_max + 1)),
+                   TBuchstabe{});
+    ueberschlaege_.clear();
 }
 
-bool Blattmaler::buchstaben_zeichnen(QImage& bild, const Zustand& z, qreal dpr) {
+QRect Blattmaler::buchstaben_zeichnen(QImage& bild, const Zustand& z, qreal dpr, bool& markiert) {
+    markiert = false;
+    if (z.akt_Seite < 1 || z.akt_Seite > z.Seitenanzahl || bild.isNull()) return {};
+    if (!passt(bild, z, dpr)) zeichnen(bild, z, bild.deviceIndependentSize().toSize(), dpr);
     Kontext_setzen(z, dpr);
-    if (z.akt_Seite < 1 || z.akt_Seite > z.Seitenanzahl) return false;
-    const bool markiert = Zellen_malen(bild, z, 0, z.Zeilen_max, 0, z.Spalten_max, bild.rect());
-    Ueberschlaege_malen(bild, z, bild.rect());
-    return markiert;
+
+    // The cells and overstrikes that differ from what the picture shows.
+    std::vector<std::pair<int, int>> geaendert;
+    const int spalten = z.Spalten_max + 1;
+    const int erste_feldzeile = z.Zeile_im_Feld(z.akt_Seite, 0);
+    for (int zeile = 0; zeile <= z.Zeilen_max; ++zeile) {
+        const TBuchstabe* neu = z.BuchstabenFeld.Zeile(erste_feldzeile + zeile);
+        TBuchstabe* alt = zellen_.data() + static_cast<std::ptrdiff_t>(zeile) * spalten;
+        for (int spalte = 0; spalte < spalten; ++spalte) {
+            const TBuchstabe& b = neu[spalte];
+            markiert |= !b.frei() && (b.attribut & Attribut::Markiert);
+            if (b == alt[spalte] || (b.frei() && alt[spalte].frei())) continue;
+            alt[spalte] = b;
+            geaendert.emplace_back(zeile, spalte);
+        }
+    }
+    const std::size_t eintraege = std::max(z.XFeld.size(), ueberschlaege_.size());
+    for (std::size_t i = 1; i < eintraege; ++i) {
+        const XBuchstabe leer;
+        const XBuchstabe& alt = i < ueberschlaege_.size() ? ueberschlaege_[i] : leer;
+        const XBuchstabe& neu = i < z.XFeld.size() ? z.XFeld[i] : leer;
+        const bool alt_sichtbar = Zeichenbar(z, alt);
+        const bool neu_sichtbar = Zeichenbar(z, neu);
+        if (alt_sichtbar == neu_sichtbar && (!neu_sichtbar || alt == neu)) continue;
+        if (alt_sichtbar) geaendert.emplace_back(alt.Zeile, alt.spalte);
+        if (neu_sichtbar) geaendert.emplace_back(neu.Zeile, neu.spalte);
+    }
+    ueberschlaege_ = z.XFeld;
+
+    // Past a handful of places a drawing of the whole page is cheaper.
+    if (geaendert.size() > zellen_.size() / 16) {
+        Papier_malen(bild, z, bild.rect());
+        Zellen_malen(bild, z, 0, z.Zeilen_max, 0, z.Spalten_max, bild.rect());
+        Ueberschlaege_malen(bild, z, bild.rect());
+        return bild.rect();
+    }
+    QRect bereich;
+    for (const auto& [zeile, spalte] : geaendert) {
+        bereich |= Zelle_nachziehen(bild, z, zeile, spalte);
+    }
+    return bereich;
 }
 
-QRect Blattmaler::zelle_zeichnen(QImage& bild, const Zustand& z, int zeile, int spalte,
-                                 qreal dpr) {
-    Kontext_setzen(z, dpr);
+QRect Blattmaler::Zelle_nachziehen(QImage& bild, const Zustand& z, int zeile, int spalte) {
     const Blattgeometrie& g = z.Geometrie;
     const QRect bereich = Wirkbereich(Geraet(g.Spalten_X[spalte]), Geraet(g.Zeilen_Y[zeile]))
                               .intersected(bild.rect());

@@ -20,17 +20,20 @@ void Schreibflaeche::zeichnen() {
 
 void Schreibflaeche::buchstaben_zeichnen() {
     if (bild_.isNull()) zeichnen();
-    z_.Markierung_vorhanden = maler_.buchstaben_zeichnen(bild_, z_, devicePixelRatioF());
-    update();
-}
-
-void Schreibflaeche::zelle_zeichnen(int zeile, int spalte) {
-    if (bild_.isNull()) zeichnen();
-    const QRect geraet = maler_.zelle_zeichnen(bild_, z_, zeile, spalte, devicePixelRatioF());
+    const QRect geraet = maler_.buchstaben_zeichnen(bild_, z_, devicePixelRatioF(),
+                                                    z_.Markierung_vorhanden);
     const qreal dpr = devicePixelRatioF();
     update(QRectF(geraet.x() / dpr, geraet.y() / dpr, geraet.width() / dpr,
                   geraet.height() / dpr)
                .toAlignedRect());
+}
+
+void Schreibflaeche::auffrischen() {
+    if (bild_.isNull() || bild_.deviceIndependentSize().toSize() != size() ||
+        !maler_.passt(bild_, z_, devicePixelRatioF())) {
+        zeichnen();
+    }
+    buchstaben_zeichnen();
 }
 
 void Schreibflaeche::paintEvent(QPaintEvent* ereignis) {

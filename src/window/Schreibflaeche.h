@@ -16,10 +16,12 @@ public:
 
     // Paints the empty paper at the widget's size.
     void zeichnen();
-    // Draws all characters of the current page; sets Markierung_vorhanden.
+    // Brings the characters of the current page onto the paper, redrawing only what changed;
+    // sets Markierung_vorhanden.
     void buchstaben_zeichnen();
-    // Redraws one cell of the current page and its surroundings.
-    void zelle_zeichnen(int zeile, int spalte);
+    // The delayed redraw's drawing: paper and characters, where the paper is repainted only
+    // when the layout, the page or the colours changed.
+    void auffrischen();
 
     const QImage& Bild() const { return bild_; }
 

@@ -135,6 +135,10 @@ void TTastrolix::zeichnen() { Schreibflaeche_->zeichnen(); }
 
 void TTastrolix::buchstaben_zeichnen() {
     Schreibflaeche_->buchstaben_zeichnen();
+    Markierungsknoepfe_schalten();
+}
+
+void TTastrolix::Markierungsknoepfe_schalten() {
     const bool markiert = z_.Markierung_vorhanden;
     for (const char* name : {"Markierung_ausschalten", "Markierung_loeschen",
                              "Markierung_formatieren", "Kopieren_Button", "Ausschneiden_Button"}) {
@@ -142,8 +146,9 @@ void TTastrolix::buchstaben_zeichnen() {
     }
 }
 
-void TTastrolix::zelle_zeichnen(int zeile, int spalte) {
-    Schreibflaeche_->zelle_zeichnen(zeile, spalte);
+void TTastrolix::zelle_zeichnen(int /*zeile*/, int /*spalte*/) {
+    // The sheet finds the struck cell itself: it redraws whatever differs from its picture.
+    buchstaben_zeichnen();
 }
 
 void TTastrolix::bildzeichnen() {
@@ -170,8 +175,10 @@ void TTastrolix::StarttimerTimer() {
     Schreibflaeche_->setGeometry(g.Blatt);
     waagen->setGeometry(0, g.waagen.top(), Hintergrund->width(), g.waagen.height());
     schlitten->setGeometry(g.schlitten);
-    zeichnen();
-    buchstaben_zeichnen();
+    // The picture always equals a full drawing of the page; the paper is repainted only when
+    // the layout, the page or the colours changed, the characters only where they changed.
+    Schreibflaeche_->auffrischen();
+    Markierungsknoepfe_schalten();
     bildzeichnen();
     Starttimer.stop();
 }

@@ -67,6 +67,7 @@ private:
     void Zeichen_eingegeben(const QString& text);
     std::uint8_t Attribut_der_Knoepfe() const;
     void Befehle_verbinden();
+    void Markierungsknoepfe_schalten();
     void Sheet_verbergen();
     void Sheet_zeigen();
     void Sound_knoepfe_verbinden();

@@ -2,6 +2,7 @@
 // requests; and the picture after a single-cell update equals a full drawing.
 
 #include <QToolButton>
+#include <functional>
 
 #include "Fensterhilfen.h"
 #include "window/Blattmaler.h"
@@ -139,7 +140,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(p.finde<QWidget>("Schreibflaeche")->width(), 1000 - 30, 1000);
     }
 
-    void zelleNeuZeichnenGleichtVollerZeichnung() {
+    void nachgezogenesBildGleichtVollerZeichnung() {
         Zustand z;
         Standardseite_einrichten(z);
         z.Schriftart = Schriftart_von(0);
@@ -150,37 +151,71 @@ private slots:
         Blattmaler maler;
         QImage bild;
         const QSize groesse = z.Geometrie.Blatt.size();
+        bool markiert = false;
         maler.zeichnen(bild, z, groesse, 1.0);
-        maler.buchstaben_zeichnen(bild, z, 1.0);
+        maler.buchstaben_zeichnen(bild, z, 1.0, markiert);
+        QVERIFY(markiert);
 
-        struct Anschlag {
-            int zeile, spalte;
-            TBuchstabe neu;
-            bool ueberschlag;
+        // Each change alone, as a keystroke or a command leaves it; then the picture is brought
+        // up to date and must equal a fresh full drawing.
+        struct Aenderung {
+            const char* was;
+            std::function<void(Zustand&)> tun;
         };
-        const Anschlag anschlaege[] = {
-            {1, 0, {u'a', 0}, false},        {1, 1, {u'W', 2 | 16}, false},
-            {0, 0, {u'X', 1}, true},         {3, 60, {u'j', 4 | 24 | 32}, false},
-            {64, 60, {u'Q', 7 | 8}, false},  {0, 30, {u'_', 3}, true},
-            {2, 10, {u'\u00c4', 16}, false}, {1, 1, {u'/', 0}, true},
+        std::size_t frei = 100;
+        const Aenderung aenderungen[] = {
+            {"a letter", [](Zustand& s) { s.BuchstabenFeld(1, 0) = {u'a', 0}; }},
+            {"red italic W", [](Zustand& s) { s.BuchstabenFeld(1, 1) = {u'W', 2 | 16}; }},
+            {"an overstrike",
+             [&](Zustand& s) { s.XFeld[frei++] = {u'X', 1, 0, 0, 1}; }},
+            {"the last cell, marked",
+             [](Zustand& s) { s.BuchstabenFeld(64, 60) = {u'Q', 7 | 8 | 32}; }},
+            {"a character erased", [](Zustand& s) { s.BuchstabenFeld(0, 7).Zeichen = u' '; }},
+            {"an overstrike freed", [](Zustand& s) { s.XFeld[3] = XBuchstabe{}; }},
+            {"a marking cleared",
+             [](Zustand& s) {
+                 for (int c = 0; c <= 60; ++c) s.BuchstabenFeld(3, c).attribut &= 0x1F;
+             }},
+            {"an umlaut beside a neighbour", [](Zustand& s) { s.BuchstabenFeld(2, 10) = {u'\u00c4', 16}; }},
+            {"a whole line gone",
+             [](Zustand& s) {
+                 for (int c = 0; c <= 60; ++c) s.BuchstabenFeld(6, c) = TBuchstabe{};
+             }},
+            {"half the page anew",
+             [](Zustand& s) {
+                 for (int r = 0; r < 32; ++r) {
+                     for (int c = 0; c <= 60; ++c) s.BuchstabenFeld(r, c) = {u'#', 4};
+                 }
+             }},
         };
-        std::size_t naechster = 100;
-        for (const Anschlag& a : anschlaege) {
-            if (a.ueberschlag) {
-                z.XFeld[naechster++] = {a.neu.Zeichen, a.neu.attribut, a.spalte, a.zeile, 1};
-            } else {
-                z.BuchstabenFeld(a.zeile, a.spalte) = a.neu;
-            }
-            maler.zelle_zeichnen(bild, z, a.zeile, a.spalte, 1.0);
+        for (const Aenderung& a : aenderungen) {
+            a.tun(z);
+            maler.buchstaben_zeichnen(bild, z, 1.0, markiert);
 
             QImage voll;
             Blattmaler frisch;
+            bool auch_markiert = false;
             frisch.zeichnen(voll, z, groesse, 1.0);
-            frisch.buchstaben_zeichnen(voll, z, 1.0);
-            QVERIFY2(bild == voll, qPrintable(QStringLiteral("after a stroke at line %1, column %2")
-                                                  .arg(a.zeile)
-                                                  .arg(a.spalte)));
+            frisch.buchstaben_zeichnen(voll, z, 1.0, auch_markiert);
+            QVERIFY2(bild == voll, a.was);
+            QCOMPARE(markiert, auch_markiert);
         }
+    }
+
+    void tastenanschlagZeichnetNurSeineUmgebung() {
+        Fensterprobe p;
+        auto* blatt = p.finde<Schreibflaeche>("Schreibflaeche");
+        const int vorher = p.fenster->Neuzeichnungen();
+        QTest::keyClick(p.fenster.get(), 'k');
+        // The delayed redraw after a stroke finds the picture up to date.
+        QTest::qWait(30);
+        QCOMPARE(p.fenster->Neuzeichnungen(), vorher + 1);
+        QImage voll;
+        Blattmaler frisch;
+        bool markiert = false;
+        frisch.zeichnen(voll, p.z, blatt->size(), blatt->devicePixelRatioF());
+        frisch.buchstaben_zeichnen(voll, p.z, blatt->devicePixelRatioF(), markiert);
+        QVERIFY(blatt->Bild() == voll);
     }
 };
 
