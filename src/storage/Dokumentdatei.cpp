@@ -51,6 +51,16 @@ std::int32_t Zahl_bei(const unsigned char* p) {
     return static_cast<std::int32_t>(std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 |
                                      std::uint32_t{p[2]} << 16 | std::uint32_t{p[3]} << 24);
 }
+
+void Zeichen_setzen(unsigned char* p, char16_t zeichen) {
+    p[0] = static_cast<unsigned char>(zeichen);
+    p[1] = static_cast<unsigned char>(zeichen >> 8);
+}
+
+void Zahl_setzen(unsigned char* p, std::int32_t zahl) {
+    const auto u = static_cast<std::uint32_t>(zahl);
+    for (int i = 0; i < 4; ++i) p[i] = static_cast<unsigned char>(u >> (8 * i));
+}
 }  // namespace
 
 std::int64_t Dokument_Laenge(std::int64_t zeilen, std::int64_t spalten,
@@ -70,28 +80,33 @@ QByteArray Dokument_Bytes(const Zustand& z) {
     const int spalten = feld.Spalten();
     const auto ueberschlaege = static_cast<std::int32_t>(z.XFeld.size());
 
-    QByteArray bytes;
-    bytes.reserve(static_cast<qsizetype>(Dokument_Laenge(zeilen, spalten, ueberschlaege)));
-    Byteschreiber s(bytes);
-    s.i32(zeilen);
-    s.i32(spalten);
-    s.i32(ueberschlaege);
+    // Grid and list are the bulk of a file: written straight into the finished size.
+    QByteArray bytes(static_cast<qsizetype>(Dokument_Laenge(zeilen, spalten, ueberschlaege) -
+                                            Seitenwerte_Bytes(Format)),
+                     Qt::Uninitialized);
+    auto* p = reinterpret_cast<unsigned char*>(bytes.data());
+    Zahl_setzen(p, zeilen);
+    Zahl_setzen(p + 4, spalten);
+    Zahl_setzen(p + 8, ueberschlaege);
+    p += Kopf_Bytes;
     for (int r = 0; r < zeilen; ++r) {
         const TBuchstabe* zeile = feld.Zeile(r);
-        for (int c = 0; c < spalten; ++c) {
-            s.u16(zeile[c].Zeichen);
-            s.u8(zeile[c].attribut);
-            s.u8(0);
+        for (int c = 0; c < spalten; ++c, p += Zelle_Bytes) {
+            Zeichen_setzen(p, zeile[c].Zeichen);
+            p[2] = zeile[c].attribut;
+            p[3] = 0;
         }
     }
     for (const XBuchstabe& x : z.XFeld) {
-        s.u16(x.Zeichen);
-        s.u8(x.attribut);
-        s.u8(0);
-        s.i32(x.spalte);
-        s.i32(x.Zeile);
-        s.i32(x.seite);
+        Zeichen_setzen(p, x.Zeichen);
+        p[2] = x.attribut;
+        p[3] = 0;
+        Zahl_setzen(p + 4, x.spalte);
+        Zahl_setzen(p + 8, x.Zeile);
+        Zahl_setzen(p + 12, x.seite);
+        p += Ueberschlag_Bytes;
     }
+    Byteschreiber s(bytes);
     Seitenwerte_schreiben(s, Seitenwerte_von(z, Format), Format);
     return bytes;
 }
@@ -148,14 +163,23 @@ Dateifehler Speichern(Zustand& z, const QString& datei) {
 
 Dateifehler Laden(Zustand& z, const QString& datei) {
     QFile f(datei);
-    if (!f.open(QIODevice::ReadOnly)) return Fehler_Oeffnen(datei, f.errorString());
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        return Fehler_Oeffnen(datei, f.errorString());
+    }
     const std::int64_t laenge = f.size();
     QByteArray bytes = f.read(Kopf_Bytes);
     Kopf k;
     if (auto grund = Kopf_pruefen(bytes, laenge, k)) return Fehler_Oeffnen(datei, *grund);
     // The length now agrees with the counts: reading the rest allocates only what is real.
-    bytes += f.readAll();
-    if (f.error() != QFileDevice::NoError) return Fehler_Oeffnen(datei, f.errorString());
+    std::int64_t gelesen = bytes.size();
+    bytes.resize(static_cast<qsizetype>(laenge));
+    while (gelesen < laenge) {
+        const qint64 n = f.read(bytes.data() + gelesen, laenge - gelesen);
+        if (n < 0) return Fehler_Oeffnen(datei, f.errorString());
+        if (n == 0) break;  // the file became shorter meanwhile: the check below refuses it
+        gelesen += n;
+    }
+    bytes.truncate(static_cast<qsizetype>(gelesen));
     if (auto grund = Dokument_uebernehmen(z, bytes)) return Fehler_Oeffnen(datei, *grund);
     return std::nullopt;
 }
