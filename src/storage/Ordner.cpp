@@ -74,6 +74,7 @@ Ordnerquellen Ordnerquellen_des_Systems(const QString& programmordner) {
 Ordnerstart OrdnerPfadeFestlegen(Zustand& z, const Ordnerquellen& q) {
     Ordnerstart ergebnis;
     const QString basis = Basis_von(q);
+    z.Basispfad = basis;
     if (basis.isEmpty()) {
         ergebnis.Meldung = Meldung_Dokumentenordner();
         return ergebnis;
@@ -95,8 +96,8 @@ Ordnerstart OrdnerPfadeFestlegen(Zustand& z, const Ordnerquellen& q) {
 
 std::optional<QString> OrdnerAnlegen(Zustand& z, const Ordnerquellen& q) {
     const QString basis = Basis_von(q);
-    if (basis.isEmpty()) return Meldung_Dokumentenordner();
     z.Basispfad = basis;
+    if (basis.isEmpty()) return Meldung_Dokumentenordner();
     if (z.Dokumentenpfad.isEmpty() || z.Vorlagenpfad.isEmpty() || z.Temppfad.isEmpty()) {
         Pfade_setzen(z, basis);
     }

@@ -41,7 +41,8 @@ struct Ordnerstart {
 // Sets Basispfad (with a trailing "/"), Dokumentenpfad, Vorlagenpfad and Temppfad, copies the
 // installation's "UserFiles/PC-Tastrolix" over the user's tree (files of the same name are
 // replaced), creates the document and template folders, and creates Temppfad unless it was
-// there already. Without a documents folder the paths stay as they were.
+// there already. Without a documents folder Basispfad is empty and the other paths stay as
+// they were.
 [[nodiscard]] Ordnerstart OrdnerPfadeFestlegen(Zustand& z, const Ordnerquellen& q);
 
 // Creates whichever of the three folders is missing (setting the paths first when one of them is

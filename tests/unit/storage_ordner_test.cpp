@@ -92,6 +92,7 @@ TEST_F(Heimordner, OhneDokumentenordnerKommtDieMeldungUndDiePfadeBleiben) {
     Schreiben(Pfad("eine Datei"), "x");
     for (const QString& dokumente : {QString(), Pfad("eine Datei/Dokumente")}) {
         Zustand z;
+        z.Basispfad = QStringLiteral("bisher/");
         z.Vorlagenpfad = QStringLiteral("bisher");
         const Ordnerstart s = OrdnerPfadeFestlegen(z, {dokumente, {}});
         EXPECT_EQ(s.Meldung, Meldung) << dokumente.toStdString();
