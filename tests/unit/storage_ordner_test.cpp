@@ -181,6 +181,24 @@ TEST(Ordnerquellen, DokumenteKommenAusDenXdgOrdnernDieBenutzerdateienVonDerInsta
     EXPECT_TRUE(q.Benutzerdateien.contains("/opt/daten/pc-tastrolix/UserFiles/PC-Tastrolix"));
 }
 
+TEST(Ordnerquellen, EinFrischerStartUnterNeuemHeimordner) {
+    QTemporaryDir heim;
+    const Umgebung home("HOME", QFile::encodeName(heim.path()));
+    const Umgebung config("XDG_CONFIG_HOME", QFile::encodeName(heim.path() + "/.config"));
+    // The program folder of a build: the starter tree lies beside it in "UserFiles".
+    const QString programmordner =
+        QFileInfo(Mitgelieferte_Benutzerdateien() + "/../..").absoluteFilePath();
+
+    Zustand z;
+    const Startergebnis s = Speicher_starten(z, Ordnerquellen_des_Systems(programmordner));
+    EXPECT_TRUE(s.Meldungen.isEmpty()) << s.Meldungen.join('|').toStdString();
+    const QString baum = heim.path() + "/Documents/PC-Tastrolix";
+    EXPECT_EQ(z.Vorlagenpfad, baum + "/Vorlagen");
+    EXPECT_TRUE(Ordner(baum + "/Dokumente/Meine Dokumente"));
+    EXPECT_TRUE(Ordner(baum + "/Temp"));
+    EXPECT_EQ(Lesen(baum + "/Vorlagen/A4 Standard.qxv"), Standardvorlage_Bild());
+}
+
 TEST(Benutzernamen, EinNameFuehrtNieAusSeinemOrdnerHeraus) {
     const struct {
         const char* name;
