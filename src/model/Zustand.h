@@ -87,6 +87,7 @@ struct Zustand {
     QString Vorlagenpfad;
     QString Dokumentname;
     bool Dokument_geladen = false;
+    bool Dokument_gespeichert = false;  // saved through the save dialog under Dateiname
     bool Schliessen_nach_Speichern = false;
     bool Schliessen_angefordert = false;
     bool Fehlerbehebung = false;
