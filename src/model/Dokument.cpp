@@ -15,6 +15,12 @@ void BuchstabenFeld_neu(Zustand& z) {
     z.akt_Seite = 1;
 }
 
+bool Feld_passt(const Zustand& z) {
+    return z.Seitenanzahl >= 1 && z.akt_Seite >= 1 && z.akt_Seite <= z.Seitenanzahl &&
+           z.BuchstabenFeld.Spalten() == z.Spalten_max + 1 &&
+           z.BuchstabenFeld.Zeilen() == z.Seitenanzahl * (z.Zeilen_max + 1);
+}
+
 void Zeichen_zaehlen(Zustand& z) {
     z.Zeichenzahl = 0;
     const int erste = z.Zeile_im_Feld(z.akt_Seite, 0);

@@ -7,6 +7,9 @@
 // puts the cursor to line 0, column 0 of page 1. Seitenanzahl is left as it is.
 void BuchstabenFeld_neu(Zustand& z);
 
+// Whether the grid has exactly the rows and columns the page setup and page count ask for.
+bool Feld_passt(const Zustand& z);
+
 // Sets Zeichenzahl to the number of occupied cells of the current page (overstrikes not counted).
 void Zeichen_zaehlen(Zustand& z);
 

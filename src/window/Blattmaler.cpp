@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "Farben.h"
+#include "model/Dokument.h"
 
 namespace {
 quint32 Schluessel(char16_t zeichen, std::uint8_t attribut, bool durchsichtig) {
@@ -249,7 +250,7 @@ void Blattmaler::zeichnen(QImage& bild, const Zustand& z, QSize blattgroesse, qr
 
 QRect Blattmaler::buchstaben_zeichnen(QImage& bild, const Zustand& z, qreal dpr, bool& markiert) {
     markiert = false;
-    if (z.akt_Seite < 1 || z.akt_Seite > z.Seitenanzahl || bild.isNull()) return {};
+    if (!Feld_passt(z) || bild.isNull()) return {};
     if (!passt(bild, z, dpr)) zeichnen(bild, z, bild.deviceIndependentSize().toSize(), dpr);
     Kontext_setzen(z, dpr);
 

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QResizeEvent>
 #include <QShowEvent>
@@ -15,6 +17,8 @@
 #include "model/Statuszeile.h"
 #include "model/Zustand.h"
 #include "sound/logik/Soundregeln.h"
+#include "storage/Dokumentdatei.h"
+#include "storage/Vorlage.h"
 
 namespace {
 constexpr int Zeichenverzoegerung = 1;
@@ -27,6 +31,11 @@ TTastrolix::TTastrolix(Zustand& z, Soundausgabe& ton, QWidget* parent)
     setObjectName(QStringLiteral("Tastrolix"));
     setWindowTitle(QStringLiteral("PC-Tastrolix"));
     setMinimumSize(900, 560);
+    Meldungsbox = [this](QMessageBox::Icon art, const QString& text,
+                         QMessageBox::StandardButtons knoepfe) {
+        QMessageBox box(art, QStringLiteral("PC-Tastrolix"), text, knoepfe, this);
+        return static_cast<QMessageBox::StandardButton>(box.exec());
+    };
     QPalette silber = palette();
     silber.setColor(QPalette::Window, QColor(192, 192, 192));
     setPalette(silber);
@@ -117,12 +126,15 @@ void TTastrolix::Sound_knoepfe_verbinden() {
 void TTastrolix::SoundAbspielen(int n) { ::SoundAbspielen(z_, ton_, n); }
 
 void TTastrolix::Nachricht(const QString& text) {
-    QMessageBox::information(this, QStringLiteral("PC-Tastrolix"), text);
+    Meldungsbox(QMessageBox::Information, text, QMessageBox::Ok);
+}
+
+void TTastrolix::Fehler_zeigen(const QString& text) {
+    Meldungsbox(QMessageBox::Critical, text, QMessageBox::Ok);
 }
 
 bool TTastrolix::Frage(const QString& text) {
-    return QMessageBox::question(this, QStringLiteral("PC-Tastrolix"), text,
-                                 QMessageBox::Yes | QMessageBox::No) ==
+    return Meldungsbox(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
 }
 
@@ -248,6 +260,35 @@ void TTastrolix::showEvent(QShowEvent* ereignis) {
 
 void TTastrolix::FormShow() {
     TAuftrag& auftrag = z_.Auftrag;
+    if (auftrag.Laden && !z_.Dateiname.isEmpty()) {
+        BuchstabenFeld_neu(z_);
+        if (const Dateifehler fehler = Laden(z_, z_.Dateiname)) {
+            // The file stays as it is; the window opens with an empty page instead.
+            Fehler_zeigen(*fehler);
+            z_.Seitenanzahl = 1;
+            z_.Dateiname.clear();
+            z_.Dokument_geladen = false;
+            setWindowTitle(QStringLiteral("PC-Tastrolix - Neu"));
+        } else {
+            z_.Dokument_geladen = true;
+            setWindowTitle(QStringLiteral("PC-Tastrolix - ") +
+                           QFileInfo(z_.Dateiname).completeBaseName());
+        }
+        Dokument_neu();
+        auftrag.Laden = false;
+    }
+    if (auftrag.Vorlage && !z_.Vorlagenname.isEmpty()) {
+        const QString datei = QDir(z_.Vorlagenpfad).filePath(z_.Vorlagenname + QStringLiteral(".qxv"));
+        if (const Dateifehler fehler = Vorlage_Laden(z_, datei)) Fehler_zeigen(*fehler);
+        BuchstabenFeld_neu(z_);
+        // A new document starts with one page, whatever the template says.
+        z_.Seitenanzahl = 1;
+        Dokument_neu();
+        // The folder is named by its last component, which is empty: the folder ends with "/".
+        setWindowTitle(QStringLiteral("PC-Tastrolix - ") + QFileInfo(z_.Zielordner).fileName() +
+                       QStringLiteral(" Neues Dokument"));
+        auftrag.Vorlage = false;
+    }
     if (auftrag.Neu) {
         BuchstabenFeld_neu(z_);
         // The new grid has one page; the page count must say so.
@@ -255,6 +296,12 @@ void TTastrolix::FormShow() {
         Dokument_neu();
         auftrag.Neu = false;
         setWindowTitle(QStringLiteral("PC-Tastrolix - Neu"));
+    }
+    if (!Feld_passt(z_)) {
+        // Shown without a document: an empty page of the page setup in memory.
+        BuchstabenFeld_neu(z_);
+        z_.Seitenanzahl = 1;
+        Dokument_neu();
     }
     const bool weiter = z_.akt_Seite < z_.Seitenanzahl;
     a_.Vorblaettern->setEnabled(weiter);

@@ -4,6 +4,8 @@
 // Rueckmeldung through which the editing commands reach the screen and the loudspeaker.
 
 #include <QMainWindow>
+#include <QMessageBox>
+#include <functional>
 #include <QTimer>
 #include <cstdint>
 
@@ -42,6 +44,11 @@ public:
     void Seitenwechsel();
 
     const Aktionen& Befehle() const { return a_; }
+
+    // Shows a message box and returns the button pressed. Tests put an answer of their own here.
+    std::function<QMessageBox::StandardButton(QMessageBox::Icon, const QString& text,
+                                              QMessageBox::StandardButtons knoepfe)>
+        Meldungsbox;
     // How many delayed redraws have run: all requests of one event give one.
     int Neuzeichnungen() const { return neuzeichnungen_; }
 
@@ -68,6 +75,8 @@ private:
     std::uint8_t Attribut_der_Knoepfe() const;
     void Befehle_verbinden();
     void Markierungsknoepfe_schalten();
+    // An error of the file layer, in an error box.
+    void Fehler_zeigen(const QString& text);
     void Sheet_verbergen();
     void Sheet_zeigen();
     void Sound_knoepfe_verbinden();

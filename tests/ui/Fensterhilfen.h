@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -19,17 +20,26 @@ struct Soundrecorder : Soundausgabe {
     void abspielen(int n, std::uint16_t stufe) override { gespielt.emplace_back(n, stufe); }
 };
 
-// A typewriter window shown with a new standard page; the background panel is 1120 pixels wide.
+// A typewriter window shown with a new standard page (or the job `vorbereiten` sets up); the
+// background panel is 1120 pixels wide. Message boxes are recorded and answered with `antwort`.
 struct Fensterprobe {
     Zustand z;
     Soundrecorder ton;
     std::unique_ptr<TTastrolix> fenster;
+    QStringList meldungen;
+    QMessageBox::StandardButton antwort = QMessageBox::Yes;
 
-    Fensterprobe() {
+    explicit Fensterprobe(const std::function<void(Zustand&)>& vorbereiten = {}) {
         Standardseite_einrichten(z);
         z.Schriftart = Schriftart_von(0);
         z.Auftrag.Neu = true;
+        if (vorbereiten) vorbereiten(z);
         fenster = std::make_unique<TTastrolix>(z, ton);
+        fenster->Meldungsbox = [this](QMessageBox::Icon, const QString& text,
+                                      QMessageBox::StandardButtons knoepfe) {
+            meldungen << text;
+            return knoepfe.testFlag(antwort) ? antwort : QMessageBox::Ok;
+        };
         fenster->resize(1120, 900);
         fenster->show();
         QTest::qWait(400);  // the sheet comes back once the size has settled

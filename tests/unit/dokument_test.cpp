@@ -75,3 +75,15 @@ TEST(Attribut, KodierungDerBits) {
     EXPECT_TRUE(ist_Systemfarbe(Systemfarbe(28)));
     EXPECT_FALSE(ist_Systemfarbe(RGB(255, 255, 255)));
 }
+
+TEST(FeldPasst, PrueftZeilenUndSpaltenGegenSeiteneinrichtung) {
+    Zustand z = Standardzustand();
+    EXPECT_TRUE(Feld_passt(z));
+    z.Seitenanzahl = 2;
+    EXPECT_FALSE(Feld_passt(z)) << "two pages but a one-page grid";
+    z.BuchstabenFeld.neu(130, 61);
+    EXPECT_TRUE(Feld_passt(z));
+    z.akt_Seite = 3;
+    EXPECT_FALSE(Feld_passt(z));
+    EXPECT_FALSE(Feld_passt(Zustand{})) << "no document yet";
+}
