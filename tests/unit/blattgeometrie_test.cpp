@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "Fixtures.h"
 
 namespace {
@@ -77,7 +79,10 @@ INSTANTIATE_TEST_SUITE_P(
     Faelle, Zeilenabstand,
     ::testing::Values(Zeilenabstandsfall{100, 275, 400 - 1}, Zeilenabstandsfall{125, 275, 400 - 6},
                       Zeilenabstandsfall{150, 275, 400 - 12},
-                      Zeilenabstandsfall{200, 277, 400 - 20}));
+                      Zeilenabstandsfall{200, 277, 400 - 20}),
+    [](const ::testing::TestParamInfo<Zeilenabstandsfall>& info) {
+        return "Prozent" + std::to_string(info.param.Zeilenabstand);
+    });
 
 TEST(BlattBerechnen, UnbekannterZeilenabstandLaesstBlattUndSchieneStehen) {
     Zustand z = Standardzustand();
