@@ -80,8 +80,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Zeilenabstandsfall{100, 275, 400 - 1}, Zeilenabstandsfall{125, 275, 400 - 6},
                       Zeilenabstandsfall{150, 275, 400 - 12},
                       Zeilenabstandsfall{200, 277, 400 - 20}),
-    [](const ::testing::TestParamInfo<Zeilenabstandsfall>& info) {
-        return "Prozent" + std::to_string(info.param.Zeilenabstand);
+    [](const ::testing::TestParamInfo<Zeilenabstandsfall>& fall) {
+        return "Prozent" + std::to_string(fall.param.Zeilenabstand);
     });
 
 TEST(BlattBerechnen, UnbekannterZeilenabstandLaesstBlattUndSchieneStehen) {
