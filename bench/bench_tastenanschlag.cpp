@@ -4,23 +4,13 @@
 // QTextEdit holding the same 126 lines of 134 characters, the widget most Qt writing programs
 // type into.
 
-#include <benchmark/benchmark.h>
-
-#include <QApplication>
 #include <QKeyEvent>
 #include <QTextEdit>
 
-#include "Grosse_Seite.h"
-#include "sound/logik/Soundregeln.h"
-#include "window/Anwendung.h"
-#include "window/TTastrolix.h"
+#include "Fensterbank.h"
 
 namespace {
 constexpr QSize Fenstergroesse(1920, 1040);
-
-struct Stumm : Soundausgabe {
-    void abspielen(int, std::uint16_t) override {}
-};
 
 void Taste_k(QWidget* ziel) {
     QKeyEvent druck(QEvent::KeyPress, Qt::Key_K, Qt::NoModifier, QStringLiteral("k"));
@@ -30,22 +20,15 @@ void Taste_k(QWidget* ziel) {
 }
 
 void BM_Tastenanschlag_Tastrolix(benchmark::State& state) {
-    Zustand z;
-    Stumm ton;
-    TTastrolix fenster(z, ton);
-    fenster.resize(Fenstergroesse);
-    z.Auftrag.Neu = true;
-    Grosse_Seite_einrichten(z);
-    fenster.show();
-    Grosse_Seite_einrichten(z);  // the new-document job emptied the grid
-    z.akt_Zeile = 60;
-    fenster.StarttimerTimer();
+    Grosses_Fenster f(Fenstergroesse - QSize(0, 180));
+    f.z.akt_Zeile = 60;
+    f.fenster->StarttimerTimer();
     QApplication::processEvents();
     int spalte = 0;
     for (auto _ : state) {
-        z.akt_Spalte = spalte;
-        Taste_k(&fenster);
-        fenster.StarttimerTimer();  // the delayed redraw the stroke asked for
+        f.z.akt_Spalte = spalte;
+        Taste_k(f.fenster.get());
+        f.fenster->StarttimerTimer();  // the delayed redraw the stroke asked for
         QApplication::processEvents();
         spalte = (spalte + 1) % 120;
     }
@@ -77,12 +60,4 @@ void BM_Tastenanschlag_QTextEdit(benchmark::State& state) {
 BENCHMARK(BM_Tastenanschlag_QTextEdit)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    Anwendung_einrichten(app);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+TASTROLIX_BENCH_MAIN()
