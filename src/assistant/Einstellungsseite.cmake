@@ -1,0 +1,1 @@
+target_sources(tastrolix_ui PRIVATE ${CMAKE_CURRENT_LIST_DIR}/TEinstellungsseite.cpp)
