@@ -19,6 +19,10 @@
 #include "sound/logik/Soundregeln.h"
 #include "storage/Dokumentdatei.h"
 #include "storage/Vorlage.h"
+#include "storage/dialoge/Speicherbefehle.h"
+#include "storage/dialoge/TSpeicherdialog_klein.h"
+#include "storage/logik/Speichertexte.h"
+#include "sound/fenster/TSoundeinstellungen.h"
 
 namespace {
 constexpr int Zeichenverzoegerung = 1;
@@ -99,6 +103,10 @@ TTastrolix::TTastrolix(Zustand& z, Soundausgabe& ton, QWidget* parent)
     connect(a_.Status, &QAction::triggered, this, &TTastrolix::StatusClick);
     connect(a_.Buttons, &QAction::triggered, this, &TTastrolix::ButtonsClick);
     connect(a_.Schliessen1, &QAction::triggered, this, &QWidget::close);
+    connect(a_.Speichern1, &QAction::triggered, this, &TTastrolix::Speichern1Click);
+    connect(Bedienbereich_->Knopf("SpeicherButton"), &QToolButton::clicked, this,
+            &TTastrolix::SpeicherButtonClick);
+    connect(a_.Laustaerke1, &QAction::triggered, this, &TTastrolix::Laustaerke1Click);
     Sound_knoepfe_verbinden();
     Befehle_verbinden();
     qApp->installEventFilter(this);
@@ -326,10 +334,51 @@ void TTastrolix::FormShow() {
 }
 
 void TTastrolix::closeEvent(QCloseEvent* ereignis) {
-    // Leaving a document through the save dialog comes with the assistant; until then closing
-    // the window ends the program.
-    QMainWindow::closeEvent(ereignis);
+    if (!speicherdialog_) {
+        QMainWindow::closeEvent(ereignis);
+        return;
+    }
+    // The window never closes by itself: the save dialog saves or discards the document and
+    // brings the assistant back, or is cancelled.
+    ereignis->ignore();
+    Schliessen_anfordern(z_, *speicherdialog_);
 }
+
+void TTastrolix::Speicherdialog_setzen(TSpeicherdialog_klein* dialog) {
+    speicherdialog_ = dialog;
+    connect(dialog, &TSpeicherdialog_klein::Gespeichert, this, [this] {
+        Zwischenspeichertimer_starten();
+        Bedienbereich_->Knopf("ZS_Laden_Button")->setEnabled(true);
+    });
+    // Leaving the document hides the window; whoever owns the assistant shows it again.
+    connect(dialog, &TSpeicherdialog_klein::Dokument_verlassen, this, &QWidget::hide);
+}
+
+void TTastrolix::Zwischenspeichertimer_starten() {
+    if (z_.Speicherintervall > 0 && !Speichertimer.isActive()) {
+        Speichertimer.setInterval(z_.Speicherintervall);
+        Speichertimer.start();
+    }
+}
+
+void TTastrolix::SpeicherButtonClick() {
+    if (!speicherdialog_) return;
+    z_.Schliessen_angefordert = false;
+    if (Speichern_mit_Dialog(z_, *speicherdialog_, this) == Speicherausgang::Gespeichert) {
+        Zwischenspeichertimer_starten();
+    }
+    setWindowTitle(Titel_nach_Speichern(z_));
+}
+
+void TTastrolix::Speichern1Click() {
+    if (!speicherdialog_) return;
+    Speichern_mit_Dialog(z_, *speicherdialog_, this);
+    Zwischenspeichertimer_starten();
+    Bedienbereich_->Knopf("ZS_Laden_Button")->setEnabled(true);
+    setWindowTitle(Titel_nach_Speichern(z_));
+}
+
+void TTastrolix::Laustaerke1Click() { TSoundeinstellungen::Zeigen(z_, ton_, this); }
 
 void TTastrolix::changeEvent(QEvent* ereignis) {
     QMainWindow::changeEvent(ereignis);

@@ -17,6 +17,7 @@ class QKeyEvent;
 class Schlitten;
 class Schreibflaeche;
 class Soundausgabe;
+class TSpeicherdialog_klein;
 class Waage;
 struct Zustand;
 
@@ -45,6 +46,10 @@ public:
 
     const Aktionen& Befehle() const { return a_; }
 
+    // The small save dialog that saves a document and through which the window is left. Until it
+    // is given, closing the window ends the program.
+    void Speicherdialog_setzen(TSpeicherdialog_klein* dialog);
+
     // Shows a message box and returns the button pressed. Tests put an answer of their own here.
     std::function<QMessageBox::StandardButton(QMessageBox::Icon, const QString& text,
                                               QMessageBox::StandardButtons knoepfe)>
@@ -59,6 +64,9 @@ public slots:
     void ZeichenpanelClick();
     void StatusClick();
     void ButtonsClick();
+    void SpeicherButtonClick();
+    void Speichern1Click();
+    void Laustaerke1Click();
 
 protected:
     void showEvent(QShowEvent* ereignis) override;
@@ -74,6 +82,7 @@ private:
     void Zeichen_eingegeben(const QString& text);
     std::uint8_t Attribut_der_Knoepfe() const;
     void Befehle_verbinden();
+    void Zwischenspeichertimer_starten();
     void Markierungsknoepfe_schalten();
     // An error of the file layer, in an error box.
     void Fehler_zeigen(const QString& text);
@@ -98,4 +107,5 @@ private:
     QTimer Groessentimer;
 
     int neuzeichnungen_ = 0;
+    TSpeicherdialog_klein* speicherdialog_ = nullptr;
 };
