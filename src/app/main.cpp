@@ -1,12 +1,15 @@
 // PC-Tastrolix: a mechanical typewriter on the desktop.
+//
+// The windows are made once, hidden, in a fixed order: the assistant first (its creation finds
+// the folders, reads the settings and makes the standard template), then the typewriter window
+// and the save dialog. The assistant is the main window: the program runs until it is closed.
 
 #include <QApplication>
-#include <QScreen>
 
-#include "model/Dokument.h"
-#include "model/Schrifttabelle.h"
+#include "assistant/TAssistent.h"
 #include "model/Zustand.h"
 #include "sound/Soundspieler.h"
+#include "storage/dialoge/TSpeicherdialog_klein.h"
 #include "window/Anwendung.h"
 #include "window/TTastrolix.h"
 
@@ -17,14 +20,18 @@ int main(int argc, char* argv[]) {
 
     Zustand z;
     Soundspieler ton;
+    TAssistent Assistent(z, ton);
     TTastrolix Tastrolix(z, ton);
+    TSpeicherdialog_klein Speicherdialog_klein(z, &Tastrolix);
 
-    // A new empty page of the standard setup.
-    Standardseite_einrichten(z);
-    z.Schriftart = Schriftart_von(z.Schriftindex);
-    z.Auftrag.Neu = true;
-    // Without a window manager a maximize request is not granted: fill the screen anyway.
-    Tastrolix.setGeometry(Tastrolix.screen()->availableGeometry());
-    Tastrolix.showMaximized();
+    Assistent.Schreibmaschine_setzen(&Tastrolix);
+    Tastrolix.Speicherdialog_setzen(&Speicherdialog_klein);
+    QObject::connect(&Speicherdialog_klein, &TSpeicherdialog_klein::Dokument_verlassen,
+                     &Assistent, &QWidget::show);
+    // The typewriter window and the dialog come and go; only closing the assistant ends the run.
+    Tastrolix.setAttribute(Qt::WA_QuitOnClose, false);
+    Speicherdialog_klein.setAttribute(Qt::WA_QuitOnClose, false);
+
+    Assistent.show();
     return QApplication::exec();
 }
