@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -268,7 +269,8 @@ void TAssistent::Verbinden() {
     connect(Dokument_neu, &QPushButton::clicked, this, &TAssistent::SpeedButton2Click);
     connect(btFehlerbehebung, &QPushButton::clicked, this, &TAssistent::btFehlerbehebungClick);
     connect(Pfad_Liste, &QTreeWidget::itemSelectionChanged, this, &TAssistent::Pfad_ListeChange);
-    connect(Pfad_Liste, &QTreeWidget::currentItemChanged, this, &TAssistent::Zweig_oeffnen);
+    connect(Pfad_Liste->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &TAssistent::Zweig_oeffnen);
     connect(Pfad_Liste, &QTreeWidget::itemDoubleClicked, this, &TAssistent::Pfad_ListeDblClick);
     connect(Dokument_laden, &QPushButton::clicked, this, &TAssistent::Dokument_ladenClick);
     connect(Neuer_Ordner, &QPushButton::clicked, this, &TAssistent::Neuer_OrdnerClick);

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
@@ -15,8 +16,8 @@
 #include "model/Zustand.h"
 
 namespace {
-bool Liegt_in(const QTreeWidgetItem* knoten, const QTreeWidgetItem* zweig) {
-    for (; knoten; knoten = knoten->parent()) {
+bool Liegt_in(QModelIndex knoten, const QModelIndex& zweig) {
+    for (; knoten.isValid(); knoten = knoten.parent()) {
         if (knoten == zweig) return true;
     }
     return false;
@@ -80,13 +81,18 @@ void TAssistent::Auswaehlen(QTreeWidgetItem* eintrag) {
     Pfad_Liste->scrollToItem(eintrag);
 }
 
-// Selecting an entry opens it and closes the branch selected before, so one path stays open.
-void TAssistent::Zweig_oeffnen(QTreeWidgetItem* neu, QTreeWidgetItem* vorher) {
-    if (!neu) return;
-    for (QTreeWidgetItem* k = vorher; k; k = k->parent()) {
-        if (!Liegt_in(neu, k)) k->setExpanded(false);
-    }
-    for (QTreeWidgetItem* k = neu; k; k = k->parent()) k->setExpanded(true);
+// Selecting an entry opens it and closes the branch selected before, so one path stays open. Done
+// once the click is over, so that no entry moves under the mouse while it is pressed.
+void TAssistent::Zweig_oeffnen(const QModelIndex& neu, const QModelIndex& vorher) {
+    if (!neu.isValid()) return;
+    QTimer::singleShot(
+        0, this, [this, neu = QPersistentModelIndex(neu), vorher = QPersistentModelIndex(vorher)] {
+            if (!neu.isValid()) return;
+            for (QModelIndex k = vorher; k.isValid(); k = k.parent()) {
+                if (!Liegt_in(neu, k)) Pfad_Liste->setExpanded(k, false);
+            }
+            for (QModelIndex k = neu; k.isValid(); k = k.parent()) Pfad_Liste->setExpanded(k, true);
+        });
 }
 
 void TAssistent::setButtons_Dokumente() {
@@ -99,7 +105,11 @@ void TAssistent::setButtons_Dokumente() {
 
 void TAssistent::Pfad_ListeChange() {
     QTreeWidgetItem* eintrag = Gewaehlt();
-    if (!eintrag) return;
+    if (!eintrag) {
+        // The remembered entry stays; only the commands that need a selection go.
+        setButtons_Dokumente();
+        return;
+    }
     Auswahl_ = Knoteninfo(eintrag);
     if (!Auswahl_.Path) z_.Dateiname = Auswahl_.Name;
     // The entry the tree selects again after a rebuild and at the next start.

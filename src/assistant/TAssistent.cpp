@@ -54,8 +54,8 @@ TAssistent::TAssistent(Zustand& z, Soundausgabe& ton, const Ordnerquellen& quell
     Uhr = [] { return QDateTime::currentDateTime(); };
 
     Fenster_aufbauen();
-    FormCreate();
     Verbinden();
+    FormCreate();
 }
 
 void TAssistent::Schreibmaschine_setzen(QWidget* tastrolix) {
@@ -72,7 +72,11 @@ void TAssistent::FormCreate() {
     btFehlerbehebung->setVisible(start.Fehlerbehandlung);
 
     reiter_ = z_.Register_Index;
-    RegisterFeld->setCurrentIndex(reiter_);
+    {
+        // No page is left here: the tree has not been filled yet.
+        const QSignalBlocker still(RegisterFeld);
+        RegisterFeld->setCurrentIndex(reiter_);
+    }
     // The settings page takes the options, volumes and interval, as a user's change would.
     Einstellungsseite->FormCreate();
     Reset_Tabs();

@@ -21,6 +21,7 @@
 class QComboBox;
 class QFrame;
 class QLabel;
+class QModelIndex;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
@@ -108,7 +109,7 @@ class TAssistent : public QWidget {
     void Baum_fuellen();
     void Eintraege_anlegen(const std::vector<Baumeintrag>& eintraege, QTreeWidgetItem* oben);
     void Auswaehlen(QTreeWidgetItem* eintrag);
-    void Zweig_oeffnen(QTreeWidgetItem* neu, QTreeWidgetItem* vorher);
+    void Zweig_oeffnen(const QModelIndex& neu, const QModelIndex& vorher);
 
     // A message with OK; before the window is first shown, messages wait until it is.
     void Melden(const QString& text, QMessageBox::Icon art = QMessageBox::Information);
