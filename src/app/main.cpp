@@ -1,17 +1,11 @@
 // PC-Tastrolix: a mechanical typewriter on the desktop.
-//
-// The windows are made once, hidden, in a fixed order: the assistant first (its creation finds
-// the folders, reads the settings and makes the standard template), then the typewriter window
-// and the save dialog. The assistant is the main window: the program runs until it is closed.
 
 #include <QApplication>
 
-#include "assistant/TAssistent.h"
+#include "app/Programmfenster.h"
 #include "model/Zustand.h"
 #include "sound/Soundspieler.h"
-#include "storage/dialoge/TSpeicherdialog_klein.h"
 #include "window/Anwendung.h"
-#include "window/TTastrolix.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -20,18 +14,8 @@ int main(int argc, char* argv[]) {
 
     Zustand z;
     Soundspieler ton;
-    TAssistent Assistent(z, ton);
-    TTastrolix Tastrolix(z, ton);
-    TSpeicherdialog_klein Speicherdialog_klein(z, &Tastrolix);
-
-    Assistent.Schreibmaschine_setzen(&Tastrolix);
-    Tastrolix.Speicherdialog_setzen(&Speicherdialog_klein);
-    QObject::connect(&Speicherdialog_klein, &TSpeicherdialog_klein::Dokument_verlassen,
-                     &Assistent, &QWidget::show);
-    // The typewriter window and the dialog come and go; only closing the assistant ends the run.
-    Tastrolix.setAttribute(Qt::WA_QuitOnClose, false);
-    Speicherdialog_klein.setAttribute(Qt::WA_QuitOnClose, false);
-
-    Assistent.show();
+    Programmfenster fenster(z, ton,
+                            Ordnerquellen_des_Systems(QCoreApplication::applicationDirPath()));
+    fenster.Assistent.show();
     return QApplication::exec();
 }

@@ -263,6 +263,8 @@ void TTastrolix::showEvent(QShowEvent* ereignis) {
     QMainWindow::showEvent(ereignis);
     if (ereignis->spontaneous()) return;
     FormShow();
+    // Shown for a job, the window takes the keyboard: the user types at once.
+    activateWindow();
     Hintergrund->setFocus();
 }
 
