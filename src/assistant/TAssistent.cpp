@@ -37,8 +37,7 @@ TAssistent::TAssistent(Zustand& z, Soundausgabe& ton, const Ordnerquellen& quell
                           Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       z_(z),
-      ton_(ton),
-      quellen_(quellen) {
+      ton_(ton) {
     Meldungsbox = [this](QMessageBox::Icon art, const QString& text,
                          QMessageBox::StandardButtons knoepfe) {
         QMessageBox box(art, QStringLiteral("PC-Tastrolix"), text, knoepfe, this);
@@ -55,7 +54,7 @@ TAssistent::TAssistent(Zustand& z, Soundausgabe& ton, const Ordnerquellen& quell
 
     Fenster_aufbauen();
     Verbinden();
-    FormCreate();
+    FormCreate(quellen);
 }
 
 void TAssistent::Schreibmaschine_setzen(QWidget* tastrolix) {
@@ -64,10 +63,10 @@ void TAssistent::Schreibmaschine_setzen(QWidget* tastrolix) {
 
 // --- start, showing, closing
 
-void TAssistent::FormCreate() {
+void TAssistent::FormCreate(const Ordnerquellen& quellen) {
     // Folders, settings, tree position, the standard template; what went wrong is told once the
     // window is on screen.
-    const Startergebnis start = Speicher_starten(z_, quellen_);
+    const Startergebnis start = Speicher_starten(z_, quellen);
     for (const QString& meldung : start.Meldungen) Melden(meldung, QMessageBox::Critical);
     btFehlerbehebung->setVisible(start.Fehlerbehandlung);
 

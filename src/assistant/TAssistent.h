@@ -95,7 +95,7 @@ class TAssistent : public QWidget {
     void Verbinden();
 
     // --- start, showing, closing, tab changes
-    void FormCreate();
+    void FormCreate(const Ordnerquellen& quellen);
     void FormShow();
     void FormClose();
     void RegisterFeldChanging(int verlassen);
@@ -112,13 +112,12 @@ class TAssistent : public QWidget {
     void Zweig_oeffnen(const QModelIndex& neu, const QModelIndex& vorher);
 
     // A message with OK; before the window is first shown, messages wait until it is.
-    void Melden(const QString& text, QMessageBox::Icon art = QMessageBox::Information);
+    void Melden(const QString& text, QMessageBox::Icon art = QMessageBox::NoIcon);
     QMessageBox::StandardButton Fragen(QMessageBox::Icon art, const QString& text,
                                        QMessageBox::StandardButtons knoepfe);
 
     Zustand& z_;
     Soundausgabe& ton_;
-    const Ordnerquellen quellen_;
     QWidget* tastrolix_ = nullptr;
 
     // The record of the entry last selected, and the document chosen with "Dokument kopieren".

@@ -2,6 +2,7 @@
 // hand-over to the typewriter window, the template description, the end after an unclean run,
 // closing and starting again, and every command of the document tree.
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -197,6 +198,34 @@ class AssistentTest : public QObject {
         }
         QTest::qWait(10);
         QVERIFY(p.boxen.empty());
+    }
+
+    void meldungenDesStartsErscheinenMitDemFenster() {
+        Assistentprobe p;
+        p.fenster->close();
+        p.fenster.reset();
+        const QString einstellungen = p.z.Vorlagenpfad + QStringLiteral("/Einstellungen.ini");
+        QFile f(einstellungen);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(QByteArray(57, '\x7f'));  // volumes and the page index out of range
+        f.close();
+        p.z = Zustand{};
+        p.starten();
+        QTRY_COMPARE(p.boxen.size(), size_t{1});
+        QCOMPARE(p.boxen[0].art, QMessageBox::Critical);
+        QVERIFY(p.boxen[0].text.contains(QStringLiteral("Einstellungen.ini")));
+        QCOMPARE(p.register_()->currentIndex(), 0);
+        QCOMPARE(p.gewaehlt(), QStringLiteral("Meine Dokumente"));
+    }
+
+    void vorlagenwahlOeffnetSichBeimTippen() {
+        Assistentprobe p;
+        auto* box = p.finde<QComboBox>("Vorlagen_Box2");
+        QVERIFY(!box->isEditable());
+        QTest::keyClick(box, Qt::Key_A);
+        QVERIFY(box->view()->isVisible());
+        box->hidePopup();
+        QCOMPARE(box->currentText(), QStringLiteral("A4 Standard"));
     }
 
     void knoepfeMitBeschriftungUndHinweis() {
