@@ -12,6 +12,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QCheckBox>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <deque>
@@ -417,6 +419,26 @@ class AssistentTest : public QObject {
         p.register_()->setCurrentIndex(0);
         QVERIFY(p.aktiv("Dokument_neu"));
         QVERIFY(p.aktiv("Dokument_laden"));
+    }
+
+    void einstellungenUeberstehenDenNeustart() {
+        Assistentprobe p;
+        p.register_()->setCurrentIndex(3);
+        p.finde<QCheckBox>("SM_ModusCheckbox")->click();
+        p.finde<QCheckBox>("AutoZeilenUmbruch_Checkbox")->click();
+        p.finde<QSlider>("Lautstaerke_Trackbar2")->setValue(40);
+        p.finde<QSlider>("tbZeit")->setValue(12);
+        QVERIFY(p.z.SM_Modus);
+        QCOMPARE(p.z.Speicherintervall, 12 * 60000);
+
+        p.neu_starten();  // a fresh state, read from the files alone
+        QVERIFY(p.z.SM_Modus);
+        QVERIFY(!p.z.AutoZeilenUmbruch);
+        QCOMPARE(p.z.Lautstaerke2, 0.4);
+        QCOMPARE(p.z.Speicherintervall, 12 * 60000);
+        QVERIFY(p.finde<QCheckBox>("SM_ModusCheckbox")->isChecked());
+        QCOMPARE(p.finde<QSlider>("Lautstaerke_Trackbar2")->value(), 40);
+        QCOMPARE(p.finde<QSlider>("tbZeit")->value(), 12);
     }
 
     void baumNeuesteZuerstOrdnerOben() {
