@@ -216,7 +216,12 @@ bool Bedienbereich::Fett_gewaehlt() const {
     return !(Knopf("Standard")->isChecked() || Knopf("Standardkursiv")->isChecked());
 }
 
-void Bedienbereich::paintEvent(QPaintEvent*) {
+void Bedienbereich::resizeEvent(QResizeEvent* ereignis) {
+    QWidget::resizeEvent(ereignis);
+    hintergrund_ = Werkzeughintergrund(size());
+}
+
+void Bedienbereich::paintEvent(QPaintEvent* ereignis) {
     QPainter p(this);
-    p.drawPixmap(0, 0, Werkzeughintergrund(size()));
+    p.drawPixmap(ereignis->rect(), hintergrund_, ereignis->rect());
 }

@@ -2,6 +2,7 @@
 // The tool area at the top of the typewriter window: the row of tool panels with their buttons
 // over a background picture, and the status line below them.
 
+#include <QPixmap>
 #include <QToolButton>
 #include <QWidget>
 #include <vector>
@@ -27,6 +28,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* ereignis) override;
+    void resizeEvent(QResizeEvent* ereignis) override;
 
 private:
     QWidget* Panel_anlegen(const char* name, const QString& ueberschrift);
@@ -34,4 +36,5 @@ private:
     static void Hoechstens_einer(const std::vector<QToolButton*>& knoepfe);
 
     Statuspanel* status_;
+    QPixmap hintergrund_;  // drawn once per size, not on every repaint of a button
 };
